@@ -1,0 +1,37 @@
+# The two set-up commands: `make run` and `make test`. Everything else is
+# for developers.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+TEST_BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: run test build deps configure bench format demo package test-windows fuzz clean
+
+deps:
+	@tools/setup-deps.sh base
+
+# One build folder for the program and the tests: the test build uses
+# sanitizers and warnings as errors, and the program built there is the same.
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_SANITIZE=ON -DTARNWICK_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run-program.sh $(BUILD)/bin/tarnwick
+
+test: build
+	@cd $(BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks are built without sanitizers so that their figures mean something.
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target benchmarks
+	@tools/run-benchmarks.sh build-bench
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-bench build-windows

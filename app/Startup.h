@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace tw {
+
+// Registers the built-in resources (banner, icon, skin) and the application icon.
+void InitBuiltInResources();
+// Shows the main window centred on the screen, or maximised or minimised
+// when the desktop started the program that way.
+void ShowCentred(QWidget& window);
+
+} // namespace tw

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace tw {
+
+// Dialogs and message boxes open centred on the screen, not on their parent.
+inline void CentreOnScreen(QWidget& window) {
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window.frameGeometry().size();
+    window.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+} // namespace tw
