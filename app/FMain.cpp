@@ -241,24 +241,4 @@ void TfrmMain::IdHTTP1WorkEnd(WorkMode mode) {
     fetcher_->WorkEnd(mode);
 }
 
-// Handlers that later work fills in.
-void TfrmMain::btnMainKeywordClick() {}
-void TfrmMain::btnGatherKeywordClick() {}
-void TfrmMain::btnAddKeywordClick() {}
-void TfrmMain::btnGatherDataClick() {}
-void TfrmMain::btnSaveResultsClick() {
-    SaveResults();
-}
-void TfrmMain::btnMakeMoneyClick() {}
-void TfrmMain::imgBannerClick() {}
-void TfrmMain::lvwItemsColumnClick(int) {}
-void TfrmMain::bsSkinButton1Click() {}
-void TfrmMain::bsSkinButton2Click() {}
-void TfrmMain::bsSkinButton3Click() {}
-void TfrmMain::bsSkinButton4Click() {}
-void TfrmMain::GatherSearchData() {}
-void TfrmMain::LoadSettings() {}
-void TfrmMain::SaveResults() {}
-void TfrmMain::ImportKeywordFile(const std::string&) {}
-
 } // namespace tw

@@ -174,6 +174,17 @@ private:
     void PlaceLink2();
 
     std::unique_ptr<Ui::TfrmMain> ui_;
+
+    // Keyword table actions (FMainTable.cpp).
+
+    // Branding (FMainBranding.cpp).
+
+    // Network actions: the page fetcher and its guard.
+
+    // Result count gathering (FMainCounts.cpp).
+
+    // Suggestion gathering (FMainSuggest.cpp).
+
     KeywordTableModel* itemsModel_ = nullptr;
     std::unique_ptr<PageFetcher> fetcher_;
     bool closeRequested_ = false;

@@ -4,9 +4,31 @@
 set -euo pipefail
 
 group="${1:-base}"
-base=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev zlib1g-dev
-      libgif-dev libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev python3 clang-format
-      xvfb xauth desktop-file-utils appstream fonts-liberation fonts-dejavu-core)
+base=(
+  cmake
+  make
+  g++
+  pkg-config
+  qt6-base-dev
+  qt6-base-dev-tools
+  qt6-image-formats-plugins
+  libgl-dev
+  zlib1g-dev
+  libgif-dev
+  libboost-dev
+  googletest
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  python3
+  clang-format
+  xvfb
+  xauth
+  desktop-file-utils
+  appstream
+  fonts-liberation
+  fonts-dejavu-core
+)
 case "$group" in
   base) pkgs=("${base[@]}") ;;
   fuzz) pkgs=(clang libclang-rt-14-dev) ;;
