@@ -3,8 +3,9 @@
 #include "web/core/UUtils.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
 
 #include <stdexcept>
 #else

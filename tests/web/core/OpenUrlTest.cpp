@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace tw {
 namespace {
