@@ -49,6 +49,11 @@ struct WindowCase {
 const std::string kGif = MakeGif(100, 20);
 const std::string kSkin = MakeSkinFile(test::kFixtureSkin);
 
+std::string OverCapSkin() {
+    const std::string stream = CompressSkin(std::string(kSkinInflateCap + 1, ' '));
+    return test::Le32(3) + test::Le32(static_cast<std::int32_t>(stream.size())) + stream;
+}
+
 std::vector<WindowCase> Cases() {
     const std::pair<std::string, std::string> skin{"dbskin.dat", kSkin};
     const std::pair<std::string, std::string> icon{"app.ico", MakePicture("ICO", 16, 16)};
@@ -84,6 +89,12 @@ std::vector<WindowCase> Cases() {
          .config = "[Settings]\nBannerPath=Top.gif\n",
          .files = {picture, {"Top.gif", MakeGif(50, 10)}},
          .banner = QSize(50, 10),
+         .link1 = {},
+         .link2 = {}},
+        {.what = "BannerPath without an extension",
+         .config = "[Settings]\nBannerPath=C:\\pictures\\banner\n",
+         .files = {{"dbimg.dat", MakePicture("PNG", 30, 30)}},
+         .banner = QSize(30, 30),
          .link1 = {},
          .link2 = {}},
         {.what = "banner.png",
@@ -143,6 +154,22 @@ std::vector<WindowCase> Cases() {
          .link1 = {},
          .link2 = {},
          .failure = "The skin file cannot be read"},
+        {.what = "skin of a length past the end",
+         .config = "[Settings]\nIconPath=app.ico\n",
+         .files = {{"dbskin.dat",
+                    test::Le32(3) + test::Le32(static_cast<std::int32_t>(kSkin.size())) + kSkin.substr(8)},
+                   icon},
+         .bandHidden = true,
+         .link1 = {},
+         .link2 = {},
+         .failure = "The skin file cannot be read"},
+        {.what = "skin that inflates past the cap",
+         .config = "[Settings]\nIconPath=app.ico\n",
+         .files = {{"dbskin.dat", OverCapSkin()}, icon},
+         .bandHidden = true,
+         .link1 = {},
+         .link2 = {},
+         .iconApplied = true},
     };
 }
 
