@@ -35,3 +35,8 @@ format:
 
 clean:
 	rm -rf build build-bench build-windows
+
+# Tries every feature offline: the program against the local demo service.
+demo: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick demo-service
+	@tools/run-demo.sh $(BUILD)
