@@ -40,3 +40,9 @@ clean:
 demo: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick demo-service
 	@tools/run-demo.sh $(BUILD)
+
+# The .deb: a plain Release build (no sanitizers, no tests) in its own folder.
+package: deps
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTARNWICK_TESTS=OFF -DTARNWICK_BENCH=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack -G DEB
