@@ -25,6 +25,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 "$service" --port 0 --verbose >"$portfile" 2>"$logfile" &
 service_pid=$!
 
@@ -48,6 +49,5 @@ fi
 host="127.0.0.1:$port"
 export TARNWICK_GOOGLE_HOST="$host" TARNWICK_YAHOO_HOST="$host" TARNWICK_MSN_HOST="$host"
 export TARNWICK_SUGGEST_HOST="$host" TARNWICK_AFFILIATE_HOST="$host"
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 echo "Demo service on http://$host/ (log: $logfile; it names the characters of every security image)."
 "$program"
