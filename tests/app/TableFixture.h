@@ -7,6 +7,7 @@
 #include "tests/support/DialogDriver.h"
 #include "tests/support/FileFixture.h"
 #include "tests/support/Seams.h"
+#include "tests/support/TableCells.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -37,12 +38,7 @@ protected:
         for (int i = 1; i <= n; ++i)
             Items().AddKeywordRow(Items().RowCount() + 1, "k" + std::to_string(i), "");
     }
-    std::vector<std::string> Column(int column) {
-        std::vector<std::string> cells;
-        for (int r = 0; r < Items().RowCount(); ++r)
-            cells.emplace_back(Items().GetCell(r, column));
-        return cells;
-    }
+    std::vector<std::string> Column(int column) { return ColumnOf(Items(), column); }
     std::string CountText() const { return window->SecondStatusPanel->text().toStdString(); }
 
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }

@@ -1,5 +1,6 @@
 #include "table/ColumnSort.h"
 #include "table/KeywordTableModel.h"
+#include "tests/support/TableCells.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -8,12 +9,7 @@
 namespace tw {
 namespace {
 
-std::vector<std::string> Column(const KeywordTable& table, int column) {
-    std::vector<std::string> cells;
-    for (int r = 0; r < table.RowCount(); ++r)
-        cells.emplace_back(table.GetCell(r, column));
-    return cells;
-}
+using test::ColumnOf;
 
 using V = std::vector<std::string>;
 
@@ -31,9 +27,11 @@ TEST(SortByColumn, CountsSortByValueAndTextsCountAsZero) {
         WithGoogle({"987", "1,234", "", "about 1,000", "0", "1.5", "7 ", "3,000,000,000", " 42", "-5"});
     SortByColumn(table, 3, true);
     // Equal values keep their earlier order.
-    EXPECT_EQ(Column(table, 3), (V{"-5", "", "about 1,000", "0", "1.5", "7 ", "3,000,000,000", " 42", "987", "1,234"}));
+    EXPECT_EQ(ColumnOf(table, 3),
+              (V{"-5", "", "about 1,000", "0", "1.5", "7 ", "3,000,000,000", " 42", "987", "1,234"}));
     SortByColumn(table, 3, false);
-    EXPECT_EQ(Column(table, 3), (V{"1,234", "987", " 42", "", "about 1,000", "0", "1.5", "7 ", "3,000,000,000", "-5"}));
+    EXPECT_EQ(ColumnOf(table, 3),
+              (V{"1,234", "987", " 42", "", "about 1,000", "0", "1.5", "7 ", "3,000,000,000", "-5"}));
 }
 
 TEST(SortByColumn, NoSortsAsNumbers) {
@@ -43,7 +41,7 @@ TEST(SortByColumn, NoSortsAsNumbers) {
     for (int r = 0; r < table.RowCount(); ++r)
         table.SetCell(r, 0, table.GetCell(r, 1));
     SortByColumn(table, 0, true);
-    EXPECT_EQ(Column(table, 0), (V{"abc", "2", "9", "10", "100"}));
+    EXPECT_EQ(ColumnOf(table, 0), (V{"abc", "2", "9", "10", "100"}));
 }
 
 TEST(SortByColumn, KeywordsIgnoreLetterCase) {
@@ -51,9 +49,9 @@ TEST(SortByColumn, KeywordsIgnoreLetterCase) {
     for (const char* k : {"banana", "Apple", "cherry", "apple", "APPLE", "Banana"})
         table.AddKeywordRow(1, k, "");
     SortByColumn(table, 1, true);
-    EXPECT_EQ(Column(table, 1), (V{"Apple", "apple", "APPLE", "banana", "Banana", "cherry"}));
+    EXPECT_EQ(ColumnOf(table, 1), (V{"Apple", "apple", "APPLE", "banana", "Banana", "cherry"}));
     SortByColumn(table, 1, false);
-    EXPECT_EQ(Column(table, 1), (V{"cherry", "banana", "Banana", "Apple", "apple", "APPLE"}));
+    EXPECT_EQ(ColumnOf(table, 1), (V{"cherry", "banana", "Banana", "Apple", "apple", "APPLE"}));
     const ItemComparer comparer(true);
     EXPECT_EQ(comparer.CompareItems(table.Row(3), table.Row(5), 1), 0);
 }
@@ -92,8 +90,8 @@ TEST(SortByColumn, CheckMarksAndCellsMoveWithTheirRows) {
     table.SetRowChecked(0, true);
     table.SetCell(0, 4, "yahoo of 3");
     SortByColumn(table, 3, true);
-    EXPECT_EQ(Column(table, 1), (V{"k2", "k3", "k1"}));
-    EXPECT_EQ(Column(table, 4), (V{"", "", "yahoo of 3"}));
+    EXPECT_EQ(ColumnOf(table, 1), (V{"k2", "k3", "k1"}));
+    EXPECT_EQ(ColumnOf(table, 4), (V{"", "", "yahoo of 3"}));
     EXPECT_FALSE(table.IsRowChecked(0));
     EXPECT_FALSE(table.IsRowChecked(1));
     EXPECT_TRUE(table.IsRowChecked(2));
@@ -121,7 +119,7 @@ TEST(SortByColumn, MatchesASortByCompareItems) {
                 [&comparer](const KeywordRow& a, const KeywordRow& b, int c) { return comparer.CompareItems(a, b, c); },
                 column);
             for (int c = 0; c < 6; ++c)
-                EXPECT_EQ(Column(fast, c), Column(reference, c)) << column << ascending;
+                EXPECT_EQ(ColumnOf(fast, c), ColumnOf(reference, c)) << column << ascending;
             for (int r = 0; r < table.RowCount(); ++r)
                 ASSERT_EQ(fast.IsRowChecked(r), reference.IsRowChecked(r));
         }

@@ -1,17 +1,13 @@
 #include "table/KeywordImport.h"
 #include "tests/support/FileFixture.h"
+#include "tests/support/TableCells.h"
 
 #include <gtest/gtest.h>
 
 namespace tw {
 namespace {
 
-std::vector<std::string> Column(const KeywordTable& table, int column) {
-    std::vector<std::string> cells;
-    for (int r = 0; r < table.RowCount(); ++r)
-        cells.emplace_back(table.GetCell(r, column));
-    return cells;
-}
+using test::ColumnOf;
 
 using V = std::vector<std::string>;
 
@@ -24,10 +20,10 @@ TEST(ImportKeywordList, ReplacesRowsAndNumbersOnFromTheRowsBefore) {
     const auto outcome = ImportKeywordList(table, folder.Write("list.txt", "golf\r\nsoccer, tennis\r\n"));
     EXPECT_EQ(outcome.status, ImportOutcome::Imported);
     EXPECT_EQ(outcome.lines, 2);
-    EXPECT_EQ(Column(table, 0), (V{"4", "5"}));
-    EXPECT_EQ(Column(table, 1), (V{"golf", "soccer, tennis"}));
+    EXPECT_EQ(ColumnOf(table, 0), (V{"4", "5"}));
+    EXPECT_EQ(ColumnOf(table, 1), (V{"golf", "soccer, tennis"}));
     for (int c = 2; c < 6; ++c)
-        EXPECT_EQ(Column(table, c), (V{"", ""}));
+        EXPECT_EQ(ColumnOf(table, c), (V{"", ""}));
     EXPECT_FALSE(table.IsRowChecked(0));
 }
 
@@ -48,7 +44,7 @@ TEST(ImportKeywordList, NoFileChangesNothing) {
         KeywordTable table;
         table.AddKeywordRow(1, "old", "");
         EXPECT_EQ(ImportKeywordList(table, path).status, ImportOutcome::NoFile) << path;
-        EXPECT_EQ(Column(table, 1), V{"old"});
+        EXPECT_EQ(ColumnOf(table, 1), V{"old"});
     }
 }
 
