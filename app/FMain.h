@@ -5,6 +5,7 @@
 #include "table/KeywordTableModel.h"
 #include "table/core/KeywordTable.h"
 #include "web/PageFetcher.h"
+#include "web/core/NetworkBusy.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -124,6 +125,9 @@ public:
 
     // The rows behind lvwItems.
     KeywordTable Items;
+
+    // Downloads never overlap: every network action holds this while it runs.
+    NetworkBusy NetworkActions;
 
     // Event handlers.
     void FormCreate();
