@@ -5,7 +5,6 @@
 #include "table/KeywordTableModel.h"
 #include "table/core/KeywordTable.h"
 #include "web/PageFetcher.h"
-#include "web/core/NetworkBusy.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -125,9 +124,6 @@ public:
 
     // The rows behind lvwItems.
     KeywordTable Items;
-
-    // Downloads never overlap: every network action holds this while it runs.
-    NetworkBusy NetworkActions;
 
     // Event handlers.
     void FormCreate();
