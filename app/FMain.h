@@ -5,6 +5,7 @@
 #include "table/KeywordTableModel.h"
 #include "table/core/KeywordTable.h"
 #include "web/PageFetcher.h"
+#include "web/core/NetworkBusy.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -154,6 +155,9 @@ public:
     void UpdateRowCount(RowCountStyle style) { Items.UpdateRowCount(style); }
 
     PageFetcher& Fetcher() { return *fetcher_; }
+    // Downloads never overlap: every action that downloads holds a scope of
+    // this guard for as long as it runs.
+    NetworkBusy NetworkActions;
 
 protected:
     void showEvent(QShowEvent* event) override;
