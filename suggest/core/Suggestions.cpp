@@ -1,5 +1,6 @@
 #include "suggest/core/Suggestions.h"
 
+#include "web/core/Ascii.h"
 #include "web/core/MarkerScanner.h"
 #include "web/core/UUtils.h"
 
@@ -15,14 +16,7 @@ constexpr std::string_view kLinkTextStart = "\">";
 constexpr std::string_view kLinkEnd = "</a>";
 
 bool StartsWithFolded(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        auto up = [](unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; };
-        if (up(static_cast<unsigned char>(text[i])) != up(static_cast<unsigned char>(prefix[i])))
-            return false;
-    }
-    return true;
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 // The phrase cut of every row, remembering what a cut has shown to be missing
