@@ -35,3 +35,7 @@ format:
 
 clean:
 	rm -rf build build-bench build-windows
+
+# The plain C++ core and its tests, cross-built for Windows and run under Wine.
+test-windows:
+	@JOBS=$(JOBS) tools/test-windows.sh build-windows
