@@ -2,21 +2,13 @@
 // stream (the built-in skin); otherwise a skin file that the program loads
 // from "dbskin.dat": version, length, then the stream, little-endian.
 #include "app/core/SkinData.h"
+#include "app/core/SkinFile.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-namespace {
-void PutLe32(std::string& out, std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<char>((u >> (8 * i)) & 0xff));
-}
-} // namespace
 
 int main(int argc, char** argv) {
     const bool raw = argc == 4 && std::strcmp(argv[1], "--raw") == 0;
@@ -30,13 +22,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string css((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::string stream = tw::CompressSkin(css);
-    std::string out;
-    if (!raw) {
-        PutLe32(out, 3);
-        PutLe32(out, static_cast<std::int32_t>(stream.size()));
+    if (css.size() > tw::kSkinInflateCap) {
+        std::fprintf(stderr, "skinpack: %s is larger than the program reads (16 MB)\n", argv[raw ? 2 : 1]);
+        return 1;
     }
-    out += stream;
+    const std::string out = raw ? tw::CompressSkin(css) : tw::MakeSkinFile(css);
     std::ofstream file(argv[raw ? 3 : 2], std::ios::binary | std::ios::trunc);
     file.write(out.data(), static_cast<std::streamsize>(out.size()));
     return file ? 0 : 1;
