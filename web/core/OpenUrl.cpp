@@ -3,8 +3,10 @@
 #include "web/core/UUtils.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
+// windows.h first: shellapi.h builds on its types.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <stdexcept>
 #else
