@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
+#endif
 
 namespace tw {
 namespace {
