@@ -5,6 +5,7 @@
 #include "table/KeywordTableModel.h"
 #include "table/core/KeywordTable.h"
 #include "web/PageFetcher.h"
+#include "web/core/NetworkBusy.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -125,6 +126,9 @@ public:
     // The rows behind lvwItems.
     KeywordTable Items;
 
+    // Network actions: downloads never overlap.
+    NetworkBusy NetworkActions;
+
     // Event handlers.
     void FormCreate();
     void FormShow();
@@ -182,6 +186,7 @@ private:
     // Network actions: the page fetcher and its guard.
 
     // Result count gathering (FMainCounts.cpp).
+    void RestoreGatherDataButton();
 
     // Suggestion gathering (FMainSuggest.cpp).
 

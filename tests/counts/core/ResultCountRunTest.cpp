@@ -1,6 +1,8 @@
 #include "counts/core/ResultCountRun.h"
 #include "counts/core/ResultCounts.h"
 
+#include "tests/counts/core/EnginePages.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <stdexcept>
@@ -8,15 +10,9 @@
 namespace tw {
 namespace {
 
-std::string GooglePage(const std::string& count) {
-    return "<font size=-1>Results <b>1</b> - <b>10</b> of about <b>" + count + "</b> for x";
-}
-std::string YahooPage(const std::string& count) {
-    return "<span id=\"infototal\">" + count + "</span>";
-}
-std::string MsnPage(const std::string& count) {
-    return "<span id=\"count\">1-10 of " + count + "</span>";
-}
+using test::GooglePage;
+using test::MsnPage;
+using test::YahooPage;
 
 // Stands in for the page fetcher: the same contract on the stop flag, and a
 // script that answers each request and may act on the table meanwhile, as a
