@@ -20,3 +20,9 @@ file(MAKE_DIRECTORY ${boost_dir})
 file(CREATE_LINK ${TARNWICK_HOST_BOOST} ${boost_dir}/boost SYMBOLIC)
 target_include_directories(tw_options SYSTEM INTERFACE ${boost_dir})
 target_link_libraries(tw_options INTERFACE ws2_32 mswsock)
+
+# GCC 12 warns of overlapping copies inside libstdc++'s own string code at -O2
+# ("literal" + std::string&&), a known false positive of that compiler.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  target_compile_options(tw_options INTERFACE -Wno-restrict)
+endif()
