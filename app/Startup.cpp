@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 
+#include "app/ui/LinkLabel.h"
 #include "app/ui/ScreenCentre.h"
+#include "web/core/OpenUrl.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,6 +18,9 @@ void InitBuiltInResources() {
     InitQrc();
     QApplication::setApplicationName(QStringLiteral("tarnwick"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
+    // A link label hands its address to the desktop's "open"; the result is
+    // not looked at.
+    LinkLabel::SetOpener([](const std::string& address) { ShellOpenAddress(address); });
 }
 
 void ShowCentred(QWidget& window) {

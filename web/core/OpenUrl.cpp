@@ -3,9 +3,8 @@
 #include "web/core/UUtils.h"
 
 #ifdef _WIN32
-// windows.h first: shellapi.h builds on its types.
 #include <windows.h>
-
+// shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
 #include <stdexcept>

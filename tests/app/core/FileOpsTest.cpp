@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -53,14 +53,12 @@ TEST(FileNamePart, EndsAtBackslashColonOrSlash) {
 class FileOpsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // A fresh folder of its own (mkdtemp is not there on Windows).
         std::random_device random;
-        for (int attempt = 0; attempt < 100 && dir_.empty(); ++attempt) {
-            const std::string candidate = ::testing::TempDir() + "fileops_" + std::to_string(random());
-            if (fs::create_directory(candidate))
-                dir_ = candidate + "/";
-        }
-        ASSERT_FALSE(dir_.empty());
+        fs::path dir;
+        do
+            dir = fs::temp_directory_path() / ("fileops_" + std::to_string(random()));
+        while (!fs::create_directory(dir));
+        dir_ = dir.string() + "/";
     }
     void TearDown() override { fs::remove_all(dir_); }
     void Write(const std::string& name, const std::string& text) {

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
+
 #ifndef _WIN32
-#include <sys/stat.h>
 #include <sys/wait.h>
 #endif
 
