@@ -36,6 +36,17 @@ format:
 clean:
 	rm -rf build build-bench build-windows
 
+# Tries every feature offline: the program against the local demo service.
+demo: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick demo-service
+	@tools/run-demo.sh $(BUILD)
+
+# The .deb: a plain Release build (no sanitizers, no tests) in its own folder.
+package: deps
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTARNWICK_TESTS=OFF -DTARNWICK_BENCH=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack -G DEB
+
 # The plain C++ core and its tests, cross-built for Windows and run under Wine.
 test-windows:
 	@JOBS=$(JOBS) tools/test-windows.sh build-windows

@@ -3,7 +3,6 @@
 #include "app/core/FileOps.h"
 #include "app/core/IniFile.h"
 #include "app/core/SkinFile.h"
-#include "app/ui/QtText.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -26,8 +25,9 @@ bool AnythingAt(const std::string& path) {
 }
 
 struct TypeInfo {
-    const char* format; // Qt's image format, nullptr: told by content
+    const char* format; // Qt's image format; nullptr: told by the content
     const char* invalid;
+    bool decodable = true;
 };
 
 TypeInfo InfoOf(PictureType type) {
@@ -40,9 +40,11 @@ TypeInfo InfoOf(PictureType type) {
         return {"gif", "GIF image is not valid"};
     case PictureType::Jpeg:
         return {"jpeg", "JPEG image is not valid"};
-    case PictureType::ByContent:
     case PictureType::Metafile:
+        return {nullptr, "Windows metafile pictures (.wmf) cannot be shown on this system", false};
     case PictureType::EnhancedMetafile:
+        return {nullptr, "Enhanced metafile pictures (.emf) cannot be shown on this system", false};
+    case PictureType::ByContent:
         break;
     }
     return {nullptr, "Picture format is not recognised"};
@@ -50,14 +52,12 @@ TypeInfo InfoOf(PictureType type) {
 } // namespace
 
 QImage LoadPicture(const std::string& path, PictureType type) {
-    if (type == PictureType::Metafile || type == PictureType::EnhancedMetafile)
-        throw std::runtime_error(std::string(type == PictureType::Metafile ? "Windows metafile" : "Enhanced metafile") +
-                                 " pictures (." + (type == PictureType::Metafile ? "wmf" : "emf") +
-                                 ") cannot be shown on this system");
-    QFile file(ToQ(path));
+    const TypeInfo info = InfoOf(type);
+    if (!info.decodable)
+        throw std::runtime_error(info.invalid);
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!FileExists(path) || !file.open(QIODevice::ReadOnly))
         throw std::runtime_error("Cannot open file \"" + path + "\"");
-    const TypeInfo info = InfoOf(type);
     QImageReader reader(&file, info.format ? QByteArray(info.format) : QByteArray());
     if (info.format) {
         // The extension decides, as it does on Windows: a PNG named .gif
@@ -73,7 +73,7 @@ QImage LoadPicture(const std::string& path, PictureType type) {
 }
 
 QIcon LoadIconFile(const std::string& path) {
-    QFile file(ToQ(path));
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("Cannot open file \"" + path + "\"");
     QImageReader reader(&file, QByteArrayLiteral("ico"));

@@ -99,6 +99,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::
 }
 
 TfrmMain::~TfrmMain() {
+    SetOnHandlersDone(nullptr);
     if (frmMain == this)
         frmMain = nullptr;
 }

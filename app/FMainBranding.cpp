@@ -32,7 +32,12 @@ public:
         link->SetAddress(address);
     }
     // The one skin of the program: it applies to every window.
-    void ApplySkin(const std::string& styleSheet) override { w_.bsSkinData1.Apply(styleSheet); }
+    void ApplySkin(const std::string& styleSheet) override {
+        w_.bsSkinData1.Apply(styleSheet);
+        // The link captions were fitted in the old skin's font.
+        w_.lblLink1URL->SetCaption(w_.Link1Name);
+        w_.lblLink2URL->SetCaption(w_.Link2Name);
+    }
     void SetAppIcon(const QIcon& icon) override { QApplication::setWindowIcon(icon); }
 
 private:

@@ -11,7 +11,9 @@ void TfrmMain::bsSkinButton1Click() {}
 void TfrmMain::bsSkinButton2Click() {}
 void TfrmMain::bsSkinButton3Click() {}
 void TfrmMain::bsSkinButton4Click() {}
-void TfrmMain::btnSaveResultsClick() { SaveResults(); }
+void TfrmMain::btnSaveResultsClick() {
+    SaveResults();
+}
 void TfrmMain::SaveResults() {}
 void TfrmMain::ImportKeywordFile(const std::string&) {}
 

@@ -1,5 +1,6 @@
 // Draws the application icon and writes it as a Windows icon file with 16,
-// 24, 32, 48 and 64 pixel images in 32-bit colour (BMP entries with an AND mask).
+// 24, 32, 48 and 64 pixel images in 32-bit colour (BMP entries with an AND mask),
+// or with --png SIZE as one PNG of that size (the desktop's icon theme).
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -7,6 +8,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -75,8 +78,16 @@ std::vector<std::uint8_t> Dib(const QImage& image) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string_view(argv[1]) == "--png") {
+        const int size = std::atoi(argv[2]);
+        if (size < 16 || size > 1024) {
+            std::fprintf(stderr, "icongen: size out of range: %s\n", argv[2]);
+            return 2;
+        }
+        return Draw(size).save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: icongen out.ico\n");
+        std::fprintf(stderr, "usage: icongen out.ico | icongen --png SIZE out.png\n");
         return 2;
     }
     const int sizes[] = {16, 24, 32, 48, 64};

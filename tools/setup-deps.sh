@@ -32,7 +32,7 @@ base=(
 case "$group" in
   base) pkgs=("${base[@]}") ;;
   fuzz) pkgs=(clang libclang-rt-14-dev) ;;
-  windows) pkgs=(g++-mingw-w64-x86-64-posix wine wine64 googletest libboost-dev) ;;
+  windows) pkgs=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 googletest libboost-dev) ;;
   *) echo "unknown package group: $group" >&2; exit 2 ;;
 esac
 

@@ -280,12 +280,27 @@ TEST_F(BrandingWindowTest, SkinAppliesToEveryWindow) {
     folder.WriteHere("dbconfig.dat", "");
     folder.WriteHere("dbskin.dat", kSkin);
     TfrmMain window;
+    window.show();
     QWidget dialog;
     dialog.show();
     EXPECT_EQ(window.bsSkinData1.StyleSheet(), test::kFixtureSkin);
     // One application-wide style sheet: every window, dialogs included.
     EXPECT_EQ(FromQ(qApp->styleSheet()), test::kFixtureSkin);
     EXPECT_STREQ(dialog.style()->metaObject()->className(), "QStyleSheetStyle");
+}
+
+TEST_F(BrandingWindowTest, LinkCaptionsFitTheLoadedSkin) {
+    test::ProgramFolderFixture folder;
+    folder.WriteHere("dbconfig.dat", "[Settings]\nLink1Name=Acme home page\nLink2Name=Support desk\n");
+    folder.WriteHere("dbskin.dat", MakeSkinFile("* { font-family: Arial; font-size: 30px; }"));
+    TfrmMain window;
+    window.show();
+    for (LinkLabel* link : {window.lblLink1URL, window.lblLink2URL}) {
+        SCOPED_TRACE(FromQ(link->text()));
+        EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text()));
+    }
+    // The second label still ends 18 pixels from the bar's right edge.
+    EXPECT_EQ(window.lblLink2URL->geometry().right() + 1, window.bsSkinPanel4->width() - 18);
 }
 
 } // namespace
