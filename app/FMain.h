@@ -158,6 +158,9 @@ public:
     void UpdateRowCount(RowCountStyle style) { Items.UpdateRowCount(style); }
 
     PageFetcher& Fetcher() { return *fetcher_; }
+    // Downloads never overlap: every action that downloads holds a scope of
+    // this guard for as long as it runs.
+    NetworkBusy NetworkActions;
 
 protected:
     void showEvent(QShowEvent* event) override;
