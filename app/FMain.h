@@ -126,9 +126,6 @@ public:
     // The rows behind lvwItems.
     KeywordTable Items;
 
-    // Network actions: downloads never overlap.
-    NetworkBusy NetworkActions;
-
     // Event handlers.
     void FormCreate();
     void FormShow();
