@@ -62,7 +62,9 @@ void KeywordTable::AppendRows(std::vector<KeywordRow> rows) {
     const int first = RowCount();
     if (listener_)
         listener_->BeforeInsert(first, first + static_cast<int>(rows.size()) - 1);
-    rows_.reserve(rows_.size() + rows.size());
+    // Grow geometrically: rows added one at a time must not copy the table each time.
+    if (const std::size_t need = rows_.size() + rows.size(); need > rows_.capacity())
+        rows_.reserve(std::max(need, rows_.capacity() * 2));
     for (auto& r : rows) {
         r.checked_ = false;
         Stamp(r);

@@ -76,12 +76,19 @@ std::optional<std::int32_t> TextToInt32(std::string_view text) {
 std::int32_t CountValue(std::string_view text) {
     if (text.find(',') == std::string_view::npos)
         return TextToInt32(text).value_or(0);
-    std::string plain;
-    plain.reserve(text.size());
+    // Counts are short: remove the commas on the stack, not in a new string.
+    char buffer[64];
+    std::string heap;
+    char* out = buffer;
+    if (text.size() > sizeof buffer) {
+        heap.resize(text.size());
+        out = heap.data();
+    }
+    std::size_t n = 0;
     for (char c : text)
         if (c != ',')
-            plain.push_back(c);
-    return TextToInt32(plain).value_or(0);
+            out[n++] = c;
+    return TextToInt32(std::string_view(out, n)).value_or(0);
 }
 
 int CompareNumbers(std::string_view a, std::string_view b) {

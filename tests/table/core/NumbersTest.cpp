@@ -69,6 +69,8 @@ TEST(CompareNumbers, RemovesCommasAndCountsFailuresAsZero) {
     EXPECT_EQ(CountValue("1,234,567"), 1234567);
     EXPECT_EQ(CountValue(",1,,2,"), 12);
     EXPECT_EQ(CountValue(" 42"), 42);
+    EXPECT_EQ(CountValue(std::string(100, ' ') + "1,234"), 1234);
+    EXPECT_EQ(CountValue(std::string(100, ',') + "-7"), -7);
     for (const char* zero : {"", "about 1,000", "1.5", "7 ", "3,000,000,000", "n/a"})
         EXPECT_EQ(CountValue(zero), 0) << '"' << zero << '"';
 
