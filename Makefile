@@ -47,6 +47,17 @@ package: deps
 	@cmake --build build-package -j $(JOBS)
 	@cd build-package && cpack -G DEB
 
+# The libFuzzer target over the reply framing (clang from Debian). New inputs
+# go to build-fuzz/corpus; the seeds in tests/fuzz/corpus are replayed by the
+# normal tests. FUZZ_SECONDS bounds the run.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@tools/setup-deps.sh fuzz
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTARNWICK_CORE_ONLY=ON -DTARNWICK_FUZZ=ON -DTARNWICK_SANITIZE=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_reply_framing
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/bin/fuzz_reply_framing -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus/reply_framing
+
 # The plain C++ core and its tests, cross-built for Windows and run under Wine.
 test-windows:
 	@JOBS=$(JOBS) tools/test-windows.sh build-windows
