@@ -187,7 +187,9 @@ TEST_F(MainWindowTest, FailureInAHandlerReachesTheReportAndTheProgramGoesOn) {
     EXPECT_EQ(HandlersRunning(), 0);
     TfrmMain w;
     w.show();
+    MessageBoxSeam::SetNextAnswer(mrOk);
     QTest::mouseClick(w.btnSaveResults, Qt::LeftButton); // still answers clicks afterwards
+    EXPECT_EQ(MessagesShown(), std::vector<std::string>{"You don't have any data to save."});
 }
 
 TEST_F(MainWindowTest, CloseDuringAnActionWaitsForItAndDialogsAnswerCancel) {

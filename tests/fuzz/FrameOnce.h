@@ -16,7 +16,7 @@ class CheckingListener : public ReplyListener {
 public:
     bool ok = true;
     bool OnHead(const ReplyHead& head) override {
-        ok = ok && !inCycle_ && head.status >= 100 && head.status <= 999;
+        ok = ok && !inCycle_ && head.status >= 0 && head.status <= 999;
         return true;
     }
     bool OnBodyBegin(std::uint64_t announced) override {
