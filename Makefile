@@ -57,3 +57,7 @@ fuzz:
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_reply_framing
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/bin/fuzz_reply_framing -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus/reply_framing
+
+# The plain C++ core and its tests, cross-built for Windows and run under Wine.
+test-windows:
+	@JOBS=$(JOBS) tools/test-windows.sh build-windows

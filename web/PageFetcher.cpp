@@ -1,18 +1,11 @@
 #include "web/PageFetcher.h"
 
 #include "app/core/Paths.h"
+#include "web/core/ExclusiveFile.h"
 #include "web/core/PageText.h"
 
 #include <QDir>
 #include <QStandardPaths>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#ifndef _WIN32
-#include <sys/file.h>
-#endif
 
 namespace tw {
 
@@ -22,78 +15,22 @@ namespace {
 // write it or read another's page.
 class DownloadFile : public BodySink {
 public:
-    explicit DownloadFile(const std::string& path) : path_(path) {
-        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ < 0)
-            throw DownloadFileError("cannot create " + path + ": " + std::strerror(errno));
-#ifndef _WIN32
-        // Locked before it is emptied: another holder's page stays intact.
-        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            const int e = errno;
-            Close();
-            throw DownloadFileError("cannot create " + path + ": " + std::strerror(e));
-        }
-#endif
-        if (::ftruncate(fd_, 0) != 0) {
-            const int e = errno;
-            Close();
-            throw DownloadFileError("cannot empty " + path + ": " + std::strerror(e));
-        }
-    }
-    ~DownloadFile() override {
-        Close();
-    }
-    DownloadFile(const DownloadFile&) = delete;
-    DownloadFile& operator=(const DownloadFile&) = delete;
+    explicit DownloadFile(const std::string& path) : file_(Open(path)) {}
 
-    void Write(const char* data, std::size_t size) override {
-        while (size > 0) {
-            const ssize_t n = ::write(fd_, data, size);
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                throw std::runtime_error("cannot write " + path_ + ": " + std::strerror(errno));
-            }
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        }
-    }
-
-    void Discard() override {
-        if (::ftruncate(fd_, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) < 0)
-            throw std::runtime_error("cannot empty " + path_ + ": " + std::strerror(errno));
-    }
-
-    // Everything written, read through the same (still locked) handle.
-    std::string ReadAll() const {
-        struct stat st {};
-        if (::fstat(fd_, &st) != 0)
-            throw std::runtime_error("cannot read " + path_ + ": " + std::strerror(errno));
-        std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
-        std::size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::pread(fd_, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                throw std::runtime_error("cannot read " + path_ + ": " + std::strerror(errno));
-            if (n == 0)
-                break;
-            got += static_cast<std::size_t>(n);
-        }
-        bytes.resize(got);
-        return bytes;
-    }
-
-    void Close() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-    }
+    void Write(const char* data, std::size_t size) override { file_.Write(data, size); }
+    void Discard() override { file_.Empty(); }
+    std::string ReadAll() const { return file_.ReadAll(); }
+    void Close() { file_.Close(); }
 
 private:
-    std::string path_;
-    int fd_ = -1;
+    static ExclusiveFile Open(const std::string& path) {
+        try {
+            return ExclusiveFile(path);
+        } catch (const ExclusiveFile::OpenError& e) {
+            throw DownloadFileError(e.what());
+        }
+    }
+    ExclusiveFile file_;
 };
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/core/FileOps.h"
 
 #include <cerrno>
+#include <string_view>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -16,7 +17,13 @@ namespace tw {
 bool FileExists(const std::string& path) {
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    // Reserved device names (NUL, CON, COM1, also with an extension) answer
+    // as files in every folder; their full path is the device's, \\.\NAME.
+    char full[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return n > 0 && n < sizeof full && std::string_view(full, n).rfind("\\\\.\\", 0) != 0;
 #else
     // Only a regular file: a folder, a pipe or a device named like a branding
     // file must not be opened as one.

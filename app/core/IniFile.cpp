@@ -39,7 +39,8 @@ IniFile IniFile::Parse(std::string_view text) {
     // Lines before the first header belong to a section without a name.
     ini.sections_.push_back({});
     while (!text.empty()) {
-        const auto end = text.find('\n');
+        // CR LF, LF and a lone CR all end a line (CR LF leaves an empty one).
+        const auto end = text.find_first_of("\r\n");
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         line = Trim(line);
@@ -48,7 +49,7 @@ IniFile IniFile::Parse(std::string_view text) {
         if (line.front() == '[') {
             const auto close = line.rfind(']');
             if (close != std::string_view::npos) {
-                ini.sections_.push_back({std::string(line.substr(1, close - 1)), {}});
+                ini.sections_.push_back({std::string(Trim(line.substr(1, close - 1))), {}});
                 continue;
             }
             // No closing bracket: read on as a key line.
