@@ -82,6 +82,7 @@ void BM_FloorOnePass(benchmark::State& state) {
         benchmark::DoNotOptimize(rows);
     }
     state.SetComplexityN(state.range(0));
+    state.counters["floor"] = 1;
 }
 BENCHMARK(BM_FloorOnePass)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
