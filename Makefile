@@ -46,3 +46,14 @@ package: deps
 	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTARNWICK_TESTS=OFF -DTARNWICK_BENCH=OFF >/dev/null
 	@cmake --build build-package -j $(JOBS)
 	@cd build-package && cpack -G DEB
+
+# The libFuzzer target over the reply framing (clang from Debian). New inputs
+# go to build-fuzz/corpus; the seeds in tests/fuzz/corpus are replayed by the
+# normal tests. FUZZ_SECONDS bounds the run.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@tools/setup-deps.sh fuzz
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTARNWICK_CORE_ONLY=ON -DTARNWICK_FUZZ=ON -DTARNWICK_SANITIZE=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_reply_framing
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/bin/fuzz_reply_framing -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus/reply_framing
