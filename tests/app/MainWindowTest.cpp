@@ -3,6 +3,7 @@
 #include "app/ui/LinkLabel.h"
 #include "tests/support/Seams.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -53,6 +54,17 @@ TEST_F(MainWindowTest, BandsStackWithTheirHeights) {
     EXPECT_EQ(w.bsSkinStatusPanel1->width(), 160);
     EXPECT_EQ(w.SecondStatusPanel->width(), 82);
     EXPECT_EQ(w.MainGauge->width(), 130);
+    EXPECT_EQ(w.MainStatusPanel->width(), 272);
+}
+
+TEST_F(MainWindowTest, ALongStatusTextIsCutNotWideningTheWindow) {
+    // "Getting URL: " with a long address used to push the window wider.
+    TfrmMain w;
+    w.show();
+    w.MainStatusPanel->setText("Getting URL: http://127.0.0.1:40000/keyword-suggestion-tool.html?password=ABCDE"
+                               "&random=0123456789abcdef&seed=garden+tools+and+more");
+    QApplication::processEvents();
+    EXPECT_EQ(w.size(), QSize(644, 455));
     EXPECT_EQ(w.MainStatusPanel->width(), 272);
 }
 
