@@ -1,3 +1,4 @@
+#include "app/FMain.h"
 #include "counts/FSelectSearch.h"
 #include "tests/support/Seams.h"
 
@@ -47,6 +48,16 @@ TEST_F(SelectSearchTest, LayoutMatchesTheStoredForm) {
     }
     EXPECT_TRUE(dialog.bsSkinCheckRadioBox1->isChecked());
     EXPECT_FALSE(dialog.bsSkinCheckRadioBox2->isChecked());
+}
+
+TEST_F(SelectSearchTest, UnderTheBuiltInSkinBothCaptionsShowWhole) {
+    TfrmMain main; // applies the built-in skin to every window
+    TfrmSelSearch dialog;
+    dialog.show();
+    QApplication::processEvents();
+    for (QCheckBox* box : {dialog.bsSkinCheckRadioBox1, dialog.bsSkinCheckRadioBox2}) {
+        EXPECT_LE(box->sizeHint().width(), box->width()) << box->objectName().toStdString();
+    }
 }
 
 TEST_F(SelectSearchTest, TabOrderRunsFromOkToTheSecondBox) {
