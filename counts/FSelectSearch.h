@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/FixedDialog.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -15,7 +17,7 @@ namespace tw {
 // The search type dialog shown at the start of every "Gather Data" run. Its
 // layout decides everything: only the first box counts (ticked: a precise
 // search, not ticked: a broad one), whatever the second shows.
-class TfrmSelSearch : public QDialog {
+class TfrmSelSearch : public FixedDialog {
     Q_OBJECT
 public:
     explicit TfrmSelSearch(QWidget* parent = nullptr);
@@ -28,9 +30,6 @@ public:
 
     // What the boxes say now: true for a precise search.
     bool PreciseChosen() const;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TfrmSelSearch> ui_;

@@ -3,7 +3,6 @@
 #include "app/ui/FailureReport.h"
 #include "app/ui/MessageBox.h"
 #include "app/ui/QtText.h"
-#include "app/ui/ScreenCentre.h"
 #include "suggest/ImageView.h"
 #include "suggest/core/SecurityImage.h"
 #include "ui_FCaptcha.h"
@@ -12,11 +11,9 @@
 
 namespace tw {
 
-TfrmCaptcha::TfrmCaptcha(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TfrmCaptcha>()) {
+TfrmCaptcha::TfrmCaptcha(QWidget* parent) : FixedDialog(parent), ui_(std::make_unique<Ui::TfrmCaptcha>()) {
     ui_->setupUi(this);
-    // The frame offers close and nothing else; the layout has a fixed size.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(382, 257);
+    FixFrame();
     bsSkinStdLabel2 = ui_->bsSkinStdLabel2;
     EmbeddedWB1 = ui_->EmbeddedWB1;
     edtPassword = ui_->edtPassword;
@@ -30,10 +27,9 @@ TfrmCaptcha::TfrmCaptcha(QWidget* parent) : QDialog(parent), ui_(std::make_uniqu
 TfrmCaptcha::~TfrmCaptcha() = default;
 
 void TfrmCaptcha::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    FixedDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    CentreOnScreen(*this);
     edtPassword->setFocus(Qt::OtherFocusReason);
     RunHandler("FormShow", [this] { FormShow(); });
 }

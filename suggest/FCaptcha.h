@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/FixedDialog.h"
+
 #include <QDialog>
 #include <memory>
 #include <string>
@@ -20,7 +22,7 @@ inline constexpr const char* kEmptyPasswordMessage = "Please enter a password.";
 
 // The security image dialog: shows the service's image, takes the user's
 // answer and the page's two hidden values. It sends nothing itself.
-class TfrmCaptcha : public QDialog {
+class TfrmCaptcha : public FixedDialog {
     Q_OBJECT
 public:
     explicit TfrmCaptcha(QWidget* parent = nullptr);

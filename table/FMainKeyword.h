@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/FixedDialog.h"
+#include "app/ui/FixedDialog.h"
 
 #include <memory>
 

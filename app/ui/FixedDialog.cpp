@@ -1,10 +1,11 @@
-#include "table/FixedDialog.h"
+#include "app/ui/FixedDialog.h"
 
 #include "app/ui/FailureReport.h"
 #include "app/ui/ScreenCentre.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShowEvent>
 
 namespace tw {
 
@@ -28,7 +29,9 @@ void FixedDialog::Handle(const char* name, const std::function<void()>& body) {
 
 void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(*this);
+    // Restoring from the task bar is a spontaneous show: the dialog stays where the user put it.
+    if (!event->spontaneous())
+        CentreOnScreen(*this);
 }
 
 bool FixedDialog::eventFilter(QObject* watched, QEvent* event) {

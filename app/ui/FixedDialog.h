@@ -11,8 +11,8 @@ namespace tw {
 // The key code of Enter that the edits' KeyDown handlers receive.
 constexpr int kKeyEnter = 13;
 
-// A dialog with a fixed frame (no resizing, no size or help buttons) that
-// opens centred on the screen. Its close button counts as Cancel.
+// The program's dialogs: a fixed frame (no resizing, no size or help buttons)
+// that opens centred on the screen. Its close button counts as Cancel.
 class FixedDialog : public QDialog {
     Q_OBJECT
 protected:
